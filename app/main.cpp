@@ -1,1 +1,7 @@
-// stub: to be written
+#include "picker/controller.h"
+#include "window/picker_window.h"
+
+int main()
+{
+    return palette::RunPicker(palette::InitPickerViews, palette::HandleControlEvent);
+}

@@ -1,1 +1,8 @@
-// stub: to be written
+// Placeholder body: the drawing layer is being written.
+#include "window/drawing.h"
+
+namespace palette {
+
+PackedRgb ButtonFaceColor() { return 0; }
+
+} // namespace palette
