@@ -22,8 +22,16 @@ std::int32_t ToInt32(double v)
     return static_cast<std::int32_t>(std::clamp(v, -2147483648.0, 2147483647.0));
 }
 
-// Nearest integer, ties to even (the default rounding mode).
-std::int32_t Rounded(double v) { return ToInt32(std::nearbyint(v)); }
+// Nearest integer, ties to even. Adding and removing 2^52 leaves no fraction
+// bits, so the default rounding mode rounds exactly as nearbyint() does,
+// without a library call per channel.
+std::int32_t Rounded(double v)
+{
+    const double magnitude = std::fabs(v);
+    if (magnitude < 0x1p52)
+        v = std::copysign((magnitude + 0x1p52) - 0x1p52, v);
+    return ToInt32(v);
+}
 
 std::int32_t Truncated(float v) { return ToInt32(std::trunc(double(v))); }
 
@@ -34,7 +42,9 @@ float ClampArgument(float v) { return v > 255.0f ? 255.0f : (v >= 0.0f ? v : 0.0
 
 } // namespace
 
-std::int32_t HueToChannel(float p, float q, float h)
+namespace {
+
+inline std::int32_t ChannelLevel(float p, float q, float h)
 {
     // One wrap each way at most; exactly 360 stays 360.
     if (h > 360.0f)
@@ -52,6 +62,13 @@ std::int32_t HueToChannel(float p, float q, float h)
     else
         v = p;
     return Rounded(double(v) * 255.0);
+}
+
+} // namespace
+
+std::int32_t HueToChannel(float p, float q, float h)
+{
+    return ChannelLevel(p, q, h);
 }
 
 void HslToRgb(float hue, float lightness, float saturation,
@@ -74,9 +91,9 @@ void HslToRgb(float hue, float lightness, float saturation,
                               : Stored((double(L) + double(S)) - double(L) * double(S));
     const float p = Stored(double(L) * 2.0 - double(q));
 
-    red = HueToChannel(p, q, Stored(double(H) + 120.0));
-    green = HueToChannel(p, q, H);
-    blue = HueToChannel(p, q, Stored(double(H) + -120.0));
+    red = ChannelLevel(p, q, Stored(double(H) + 120.0));
+    green = ChannelLevel(p, q, H);
+    blue = ChannelLevel(p, q, Stored(double(H) + -120.0));
 }
 
 void RgbToHsl(std::int32_t red, std::int32_t green, std::int32_t blue,
