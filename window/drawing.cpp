@@ -1,18 +1,183 @@
-// Placeholder bodies: the drawing layer is being written.
 #include "window/drawing.h"
 
-namespace palette {
+#include "window/canvas_registry.h"
+#include "window/drawing_testing.h"
+#include "window/primitives.h"
 
-ImageId CreateImage(std::int32_t, std::int32_t) { return 0; }
-void ReleaseImage(ImageId) {}
-std::int32_t BeginDrawImage(ImageId) { return 0; }
-std::int32_t BeginDrawCanvas(std::int32_t) { return 0; }
-void EndDraw() {}
-void CopyImage(ImageId, std::int32_t, std::int32_t) {}
-void FillRect(std::int32_t, std::int32_t, std::int32_t, std::int32_t, PackedRgb) {}
-void SetPixel(std::int32_t, std::int32_t, PackedRgb) {}
-void DrawLineExtent(std::int32_t, std::int32_t, std::int32_t, std::int32_t, PackedRgb) {}
-void DrawLine(std::int32_t, std::int32_t, std::int32_t, std::int32_t, PackedRgb) {}
-void FloodFill(std::int32_t, std::int32_t, PackedRgb, PackedRgb) {}
+#include <limits>
+#include <map>
+#include <new>
+#include <optional>
+#include <stdexcept>
+
+namespace palette {
+namespace {
+
+// The one open drawing block: its surface, and the canvas to show when it
+// ends (none for an image).
+struct DrawingBlock {
+    Surface* surface = nullptr;
+    std::optional<std::int32_t> canvas;
+    ImageId image = 0;
+};
+
+struct DrawingLayer {
+    // A map keeps each Surface at one address while others come and go.
+    std::map<ImageId, Surface> images;
+    ImageId lastId = 0;
+    DrawingBlock block;
+    DrawingFaults faults;
+};
+
+DrawingLayer& Layer()
+{
+    static DrawingLayer layer;
+    return layer;
+}
+
+Surface* Target() { return Layer().block.surface; }
+
+Surface* FindImage(ImageId image)
+{
+    auto& images = Layer().images;
+    const auto it = images.find(image);
+    return it == images.end() ? nullptr : &it->second;
+}
+
+std::int64_t Sign(std::int32_t v) { return v < 0 ? -1 : 1; }
+
+// Larger sides are refused up front: an allocation of many gigabytes would
+// not fail cleanly but be overcommitted or abort under a sanitizer.
+constexpr std::int32_t MaxImageSide = 16384;
+
+} // namespace
+
+ImageId CreateImage(std::int32_t width, std::int32_t height)
+{
+    DrawingLayer& layer = Layer();
+    if (layer.faults.createImage || width <= 0 || height <= 0 || width > MaxImageSide || height > MaxImageSide)
+        return 0;
+    if (layer.lastId == std::numeric_limits<ImageId>::max())
+        return 0;
+    try {
+        Surface pixels(width, height, 0);
+        const ImageId id = ++layer.lastId;
+        layer.images.emplace(id, std::move(pixels));
+        return id;
+    } catch (const std::bad_alloc&) {
+        return 0;
+    } catch (const std::length_error&) {
+        return 0;
+    }
+}
+
+void ReleaseImage(ImageId image)
+{
+    DrawingLayer& layer = Layer();
+    if (image == 0)
+        return;
+    // A block left open on the image must not outlive its pixels.
+    if (layer.block.image == image)
+        layer.block = {};
+    layer.images.erase(image);
+}
+
+std::int32_t BeginDrawImage(ImageId image)
+{
+    DrawingLayer& layer = Layer();
+    if (layer.block.surface || layer.faults.beginImage)
+        return 0;
+    Surface* surface = FindImage(image);
+    if (!surface)
+        return 0;
+    layer.block = {surface, std::nullopt, image};
+    return 1;
+}
+
+std::int32_t BeginDrawCanvas(std::int32_t control)
+{
+    DrawingLayer& layer = Layer();
+    if (layer.block.surface || layer.faults.beginCanvas)
+        return 0;
+    const CanvasEntry* entry = FindCanvas(control);
+    if (!entry || !entry->surface)
+        return 0;
+    layer.block = {entry->surface, control, 0};
+    return 1;
+}
+
+void EndDraw()
+{
+    DrawingLayer& layer = Layer();
+    const DrawingBlock ended = layer.block;
+    layer.block = {};
+    if (!ended.canvas)
+        return;
+    // Closed before showing, so that whatever the repaint does finds no block open.
+    const CanvasEntry* entry = FindCanvas(*ended.canvas);
+    if (entry && entry->surface == ended.surface && entry->show)
+        entry->show();
+}
+
+void CopyImage(ImageId image, std::int32_t x, std::int32_t y)
+{
+    Surface* target = Target();
+    const Surface* source = FindImage(image);
+    if (!target || !source)
+        return;
+    raster::CopySurface(*target, *source, x, y);
+}
+
+void FillRect(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, PackedRgb color)
+{
+    if (Surface* target = Target())
+        raster::FillRect(*target, {x, y, std::int64_t(x) + width, std::int64_t(y) + height}, ToPixelWord(color));
+}
+
+void SetPixel(std::int32_t x, std::int32_t y, PackedRgb color)
+{
+    if (Surface* target = Target())
+        raster::SetPixel(*target, x, y, ToPixelWord(color));
+}
+
+void DrawLineExtent(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, PackedRgb color)
+{
+    Surface* target = Target();
+    if (!target || width == 0 || height == 0)
+        return;
+    raster::DrawLine(*target, x, y, x + (width - Sign(width)), y + (height - Sign(height)), ToPixelWord(color));
+}
+
+void DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, PackedRgb color)
+{
+    if (Surface* target = Target())
+        raster::DrawLine(*target, x1, y1, x2, y2, ToPixelWord(color));
+}
+
+void FloodFill(std::int32_t x, std::int32_t y, PackedRgb border, PackedRgb fill)
+{
+    if (Surface* target = Target())
+        raster::FloodFill(*target, x, y, ToPixelWord(border), ToPixelWord(fill));
+}
+
+void SetDrawingFaults(DrawingFaults faults)
+{
+    Layer().faults = faults;
+}
+
+const Surface* ImageSurface(ImageId image)
+{
+    return FindImage(image);
+}
+
+std::size_t ImageCount()
+{
+    return Layer().images.size();
+}
+
+bool IsDrawing()
+{
+    return Layer().block.surface != nullptr;
+}
 
 } // namespace palette
