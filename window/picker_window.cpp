@@ -1,14 +1,106 @@
-// Placeholder bodies: the window layer is being written.
+// Start-up, event loop and shutdown.
 #include "window/picker_window.h"
 
-namespace palette {
+#include "window/control_registry.h"
+#include "window/drawing.h"
+#include "window/picker_window_testing.h"
+#include "window/picker_window_widget.h"
+#include "window/quiet_messages.h"
 
-int RunPicker(InitHook, EventHook) { return 0; }
-EventCode WaitForEvent(std::int32_t) { return EventCode::NoEvent; }
-const ControlEvent& CurrentEvent()
+#include <QApplication>
+#include <QPointer>
+
+#include <memory>
+
+namespace palette {
+namespace {
+
+constexpr std::int32_t waitLimitMs = 20;
+
+QPointer<PickerWindow>& Window()
 {
-    static const ControlEvent none;
-    return none;
+    static QPointer<PickerWindow> window;
+    return window;
+}
+
+// The picker takes nothing from the command line: Qt gets a fixed one.
+int fixedArgc = 1;
+char programName[] = "color-palette";
+char* fixedArgv[] = {programName, nullptr};
+
+} // namespace
+
+void OpenPickerWindow()
+{
+    auto* window = new PickerWindow;
+    window->show();
+    window->activateWindow();
+    Window() = window;
+}
+
+void CreatePickerControls()
+{
+    QWidget* parent = Window();
+    for (const ControlSpec& spec : PickerControls()) {
+        if (spec.kind == ControlKind::EndContainer) {
+            parent = Window();
+            continue;
+        }
+        QWidget* control = CreateControl(spec, parent);
+        if (spec.kind == ControlKind::Container)
+            parent = control;
+    }
+}
+
+void ClosePickerWindow()
+{
+    delete Window().data();
+    ForgetControls();
+    StopWaiting();
+}
+
+QWidget* PickerWindowWidget()
+{
+    return Window();
+}
+
+QWidget* ControlWidget(std::int32_t number)
+{
+    return FindControl(number);
+}
+
+int RunPicker(InitHook init, EventHook handle)
+{
+    pickerState.hue = 0;
+    pickerState.saturation = 0;
+    pickerState.lightness = 127;
+
+    QuietMessages quiet;
+    std::unique_ptr<QApplication> application;
+    quiet.SetExitOnFatal(true);
+    if (!QCoreApplication::instance())
+        application = std::make_unique<QApplication>(fixedArgc, fixedArgv);
+    OpenPickerWindow();
+    quiet.SetExitOnFatal(false);
+
+    CreatePickerControls();
+    if (init)
+        init();
+
+    for (;;) {
+        const EventCode code = WaitForEvent(waitLimitMs);
+        if (code == EventCode::ControlNotice && handle)
+            handle(CurrentEvent());
+        if (code == EventCode::CloseRequest)
+            break;
+    }
+
+    if (pickerState.fieldImage != 0) {
+        ReleaseImage(pickerState.fieldImage);
+        pickerState.fieldImage = 0;
+    }
+    ClosePickerWindow();
+    return 0;
 }
 
 } // namespace palette

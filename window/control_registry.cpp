@@ -1,0 +1,135 @@
+#include "window/control_registry.h"
+
+#include "window/canvas_widget.h"
+#include "window/edit_field_widget.h"
+#include "window/event_queue.h"
+#include "window/label_widget.h"
+
+#include <QGroupBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QSlider>
+
+#include <map>
+
+namespace palette {
+namespace {
+
+std::map<std::int32_t, QPointer<QWidget>>& Controls()
+{
+    static std::map<std::int32_t, QPointer<QWidget>> controls;
+    return controls;
+}
+
+QRect Rect(const ControlSpec& spec)
+{
+    return {spec.x, spec.y, spec.width, spec.height};
+}
+
+QWidget* MakeCanvas(const ControlSpec& spec, QWidget* parent)
+{
+    return new CanvasWidget(spec.number, Rect(spec), parent);
+}
+
+QWidget* MakeLabel(const ControlSpec& spec, QWidget* parent)
+{
+    return new LabelWidget(QString::fromUtf8(spec.text), parent);
+}
+
+QWidget* MakeEditField(const ControlSpec& spec, QWidget* parent)
+{
+    return new EditFieldWidget(spec.number, QString::fromUtf8(spec.text), parent);
+}
+
+QWidget* MakeFrame(const ControlSpec& spec, QWidget* parent)
+{
+    auto* frame = new QGroupBox(QString::fromUtf8(spec.text), parent);
+    frame->setFocusPolicy(Qt::NoFocus);
+    return frame;
+}
+
+QWidget* MakeTrackBar(const ControlSpec& spec, QWidget* parent)
+{
+    auto* track = new QSlider(Qt::Vertical, parent);
+    track->setRange(0, 100);
+    track->setValue(0);
+    track->setTickPosition(QSlider::NoTicks);
+    track->setFocusPolicy(Qt::StrongFocus);
+    const std::int32_t number = spec.number;
+    QObject::connect(track, &QSlider::valueChanged, track,
+        [number] { PickerEvents().PushControl(number, ControlEventKind::OtherKind); });
+    return track;
+}
+
+QWidget* MakePushButton(const ControlSpec& spec, QWidget* parent)
+{
+    auto* button = new QPushButton(QString::fromUtf8(spec.text), parent);
+    // No default button: Enter and Escape press nothing.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    button->setFocusPolicy(Qt::StrongFocus);
+    const std::int32_t number = spec.number;
+    QObject::connect(button, &QPushButton::clicked, button,
+        [number] { PickerEvents().PushControl(number, ControlEventKind::OtherKind); });
+    return button;
+}
+
+QWidget* MakeContainer(const ControlSpec&, QWidget* parent)
+{
+    auto* container = new QWidget(parent);
+    container->setFocusPolicy(Qt::NoFocus);
+    return container;
+}
+
+using MakeFunction = QWidget* (*)(const ControlSpec&, QWidget*);
+
+// Indexed by ControlKind; an end-of-container row makes nothing.
+constexpr MakeFunction makers[] = {
+    MakeCanvas,
+    MakeLabel,
+    MakeEditField,
+    MakeFrame,
+    MakeTrackBar,
+    MakePushButton,
+    MakeContainer,
+    nullptr,
+};
+static_assert(std::size(makers) == std::size_t(ControlKind::EndContainer) + 1);
+
+void DestroyControl(std::int32_t number)
+{
+    const auto it = Controls().find(number);
+    if (it == Controls().end())
+        return;
+    delete it->second.data();
+    Controls().erase(it);
+    PickerEvents().DropControl(number);
+}
+
+} // namespace
+
+QWidget* CreateControl(const ControlSpec& spec, QWidget* parent)
+{
+    const MakeFunction make = makers[std::size_t(spec.kind)];
+    if (!make)
+        return nullptr;
+    DestroyControl(spec.number);
+    QWidget* control = make(spec, parent);
+    control->setGeometry(Rect(spec));
+    control->show();
+    Controls()[spec.number] = control;
+    return control;
+}
+
+QWidget* FindControl(std::int32_t number)
+{
+    const auto it = Controls().find(number);
+    return it == Controls().end() ? nullptr : it->second.data();
+}
+
+void ForgetControls()
+{
+    Controls().clear();
+}
+
+} // namespace palette
