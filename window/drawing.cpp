@@ -21,25 +21,27 @@ struct DrawingBlock {
     ImageId image = 0;
 };
 
-struct DrawingLayer {
+struct ImageStore {
     // A map keeps each Surface at one address while others come and go.
     std::map<ImageId, Surface> images;
     ImageId lastId = 0;
-    DrawingBlock block;
-    DrawingFaults faults;
 };
 
-DrawingLayer& Layer()
+ImageStore& Store()
 {
-    static DrawingLayer layer;
-    return layer;
+    static ImageStore store;
+    return store;
 }
 
-Surface* Target() { return Layer().block.surface; }
+// Constant-initialised, so the per-pixel calls pay no guard for them.
+constinit DrawingBlock openBlock;
+constinit DrawingFaults faults;
+
+Surface* Target() { return openBlock.surface; }
 
 Surface* FindImage(ImageId image)
 {
-    auto& images = Layer().images;
+    auto& images = Store().images;
     const auto it = images.find(image);
     return it == images.end() ? nullptr : &it->second;
 }
@@ -54,15 +56,15 @@ constexpr std::int32_t MaxImageSide = 16384;
 
 ImageId CreateImage(std::int32_t width, std::int32_t height)
 {
-    DrawingLayer& layer = Layer();
-    if (layer.faults.createImage || width <= 0 || height <= 0 || width > MaxImageSide || height > MaxImageSide)
+    ImageStore& store = Store();
+    if (faults.createImage || width <= 0 || height <= 0 || width > MaxImageSide || height > MaxImageSide)
         return 0;
-    if (layer.lastId == std::numeric_limits<ImageId>::max())
+    if (store.lastId == std::numeric_limits<ImageId>::max())
         return 0;
     try {
         Surface pixels(width, height, 0);
-        const ImageId id = ++layer.lastId;
-        layer.images.emplace(id, std::move(pixels));
+        const ImageId id = ++store.lastId;
+        store.images.emplace(id, std::move(pixels));
         return id;
     } catch (const std::bad_alloc&) {
         return 0;
@@ -73,44 +75,40 @@ ImageId CreateImage(std::int32_t width, std::int32_t height)
 
 void ReleaseImage(ImageId image)
 {
-    DrawingLayer& layer = Layer();
     if (image == 0)
         return;
     // A block left open on the image must not outlive its pixels.
-    if (layer.block.image == image)
-        layer.block = {};
-    layer.images.erase(image);
+    if (openBlock.image == image)
+        openBlock = {};
+    Store().images.erase(image);
 }
 
 std::int32_t BeginDrawImage(ImageId image)
 {
-    DrawingLayer& layer = Layer();
-    if (layer.block.surface || layer.faults.beginImage)
+    if (openBlock.surface || faults.beginImage)
         return 0;
     Surface* surface = FindImage(image);
     if (!surface)
         return 0;
-    layer.block = {surface, std::nullopt, image};
+    openBlock = {surface, std::nullopt, image};
     return 1;
 }
 
 std::int32_t BeginDrawCanvas(std::int32_t control)
 {
-    DrawingLayer& layer = Layer();
-    if (layer.block.surface || layer.faults.beginCanvas)
+    if (openBlock.surface || faults.beginCanvas)
         return 0;
     const CanvasEntry* entry = FindCanvas(control);
     if (!entry || !entry->surface)
         return 0;
-    layer.block = {entry->surface, control, 0};
+    openBlock = {entry->surface, control, 0};
     return 1;
 }
 
 void EndDraw()
 {
-    DrawingLayer& layer = Layer();
-    const DrawingBlock ended = layer.block;
-    layer.block = {};
+    const DrawingBlock ended = openBlock;
+    openBlock = {};
     if (!ended.canvas)
         return;
     // Closed before showing, so that whatever the repaint does finds no block open.
@@ -136,8 +134,10 @@ void FillRect(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t h
 
 void SetPixel(std::int32_t x, std::int32_t y, PackedRgb color)
 {
-    if (Surface* target = Target())
-        raster::SetPixel(*target, x, y, ToPixelWord(color));
+    // Called once per pixel of the field plane, so kept to a check and a store.
+    Surface* target = Target();
+    if (target && target->Contains(x, y))
+        target->Row(y)[x] = ToPixelWord(color);
 }
 
 void DrawLineExtent(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, PackedRgb color)
@@ -160,9 +160,9 @@ void FloodFill(std::int32_t x, std::int32_t y, PackedRgb border, PackedRgb fill)
         raster::FloodFill(*target, x, y, ToPixelWord(border), ToPixelWord(fill));
 }
 
-void SetDrawingFaults(DrawingFaults faults)
+void SetDrawingFaults(DrawingFaults set)
 {
-    Layer().faults = faults;
+    faults = set;
 }
 
 const Surface* ImageSurface(ImageId image)
@@ -172,12 +172,12 @@ const Surface* ImageSurface(ImageId image)
 
 std::size_t ImageCount()
 {
-    return Layer().images.size();
+    return Store().images.size();
 }
 
 bool IsDrawing()
 {
-    return Layer().block.surface != nullptr;
+    return openBlock.surface != nullptr;
 }
 
 } // namespace palette
