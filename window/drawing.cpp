@@ -8,7 +8,6 @@
 #include <map>
 #include <new>
 #include <optional>
-#include <stdexcept>
 
 namespace palette {
 namespace {
@@ -67,8 +66,6 @@ ImageId CreateImage(std::int32_t width, std::int32_t height)
         store.images.emplace(id, std::move(pixels));
         return id;
     } catch (const std::bad_alloc&) {
-        return 0;
-    } catch (const std::length_error&) {
         return 0;
     }
 }
@@ -134,10 +131,8 @@ void FillRect(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t h
 
 void SetPixel(std::int32_t x, std::int32_t y, PackedRgb color)
 {
-    // Called once per pixel of the field plane, so kept to a check and a store.
-    Surface* target = Target();
-    if (target && target->Contains(x, y))
-        target->Row(y)[x] = ToPixelWord(color);
+    if (Surface* target = Target())
+        raster::SetPixel(*target, x, y, ToPixelWord(color));
 }
 
 void DrawLineExtent(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, PackedRgb color)

@@ -28,13 +28,6 @@ void FillRect(Surface& surface, const PixelRect& rect, std::uint32_t word)
         std::fill_n(surface.Row(std::int32_t(y)) + clip.left, count, word);
 }
 
-void SetPixel(Surface& surface, std::int64_t x, std::int64_t y, std::uint32_t word)
-{
-    if (x < 0 || y < 0 || x >= surface.Width() || y >= surface.Height())
-        return;
-    surface.Row(std::int32_t(y))[x] = word;
-}
-
 void CopySurface(Surface& target, const Surface& source, std::int64_t x, std::int64_t y)
 {
     if (&target == &source) {

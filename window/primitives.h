@@ -25,8 +25,12 @@ struct PixelRect {
 PixelRect Bounds(const Surface& surface);
 
 void FillRect(Surface& surface, const PixelRect& rect, std::uint32_t word);
-// Pixel (x, y) only when it lies inside.
-void SetPixel(Surface& surface, std::int64_t x, std::int64_t y, std::uint32_t word);
+// Pixel (x, y) only when it lies inside. Inline: the field plane sets every pixel this way.
+inline void SetPixel(Surface& surface, std::int64_t x, std::int64_t y, std::uint32_t word)
+{
+    if (x >= 0 && y >= 0 && x < surface.Width() && y < surface.Height())
+        surface.Row(std::int32_t(y))[x] = word;
+}
 // Source pixel (u, v) replaces (x + u, y + v). The source may be the target.
 void CopySurface(Surface& target, const Surface& source, std::int64_t x, std::int64_t y);
 // Both ends included. Exact for horizontal, vertical and 45-degree lines;

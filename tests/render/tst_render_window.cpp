@@ -51,17 +51,21 @@ QString SwatchColor()
     return Hex(FromQColor(first));
 }
 
-// Empty when the painted canvas equals its buffer pixel for pixel.
+// Empty when the painted canvas shows its buffer exactly: 1:1, or at a
+// higher device pixel ratio as whole blocks of one buffer pixel each.
 QString PaintedDifference(std::int32_t control)
 {
     const QImage image = Painted(control);
     const Surface* surface = CanvasSurface(control);
-    if (!surface || image.size() != QSize(surface->Width(), surface->Height()))
-        return QStringLiteral("sizes differ");
+    if (!surface || surface->Width() == 0)
+        return QStringLiteral("no buffer");
+    const int scale = image.width() / surface->Width();
+    if (scale < 1 || image.size() != QSize(surface->Width(), surface->Height()) * scale)
+        return QStringLiteral("painted %1 x %2").arg(image.width()).arg(image.height());
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (FromQColor(image.pixel(x, y)) != surface->Pixel(x, y))
-                return QStringLiteral("pixel (%1, %2) differs").arg(x).arg(y);
+            if (FromQColor(image.pixel(x, y)) != surface->Pixel(x / scale, y / scale))
+                return QStringLiteral("painted pixel (%1, %2) differs at scale %3").arg(x).arg(y).arg(scale);
         }
     }
     return {};
