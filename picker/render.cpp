@@ -37,6 +37,8 @@ PackedRgb StateColor()
 
 void RenderFieldImage()
 {
+    // Runs once; should it run again, the earlier image is not left behind.
+    ReleaseImage(pickerState.fieldImage);
     pickerState.fieldImage = CreateImage(FieldSize, FieldSize);
     if (pickerState.fieldImage == 0)
         return;

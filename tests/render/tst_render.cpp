@@ -103,6 +103,7 @@ private slots:
     void init();
     void cleanup();
     void fieldImageHoldsThePlane();
+    void renderingAgainReplacesTheImage();
     void fieldLandmarks_data();
     void fieldLandmarks();
     void colorField_data();
@@ -160,6 +161,15 @@ void TestRender::fieldImageHoldsThePlane()
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
     QVERIFY(!IsDrawing());
     QCOMPARE(m_fieldShown + m_barShown, 0);
+}
+
+void TestRender::renderingAgainReplacesTheImage()
+{
+    const std::size_t before = ImageCount();
+    RenderFieldImage();
+    RenderFieldImage();
+    QCOMPARE(ImageCount(), before + 1);
+    QVERIFY(ImageSurface(pickerState.fieldImage));
 }
 
 void TestRender::fieldLandmarks_data()
