@@ -16,7 +16,8 @@ int main(int argc, char** argv)
 
     QTimer::singleShot(300, &dialog, [&dialog] {
         for (QWidget* child : dialog.findChildren<QWidget*>()) {
-            if (qstrcmp(child->metaObject()->className(), "QtPrivate::QColorPicker") != 0)
+            // The field's class moved into a namespace between Qt releases.
+            if (!QByteArray(child->metaObject()->className()).endsWith("QColorPicker"))
                 continue;
             const QPoint topLeft = child->mapToGlobal(QPoint(0, 0));
             std::printf("%d %d %d %d\n", topLeft.x(), topLeft.y(), child->width(), child->height());
