@@ -144,7 +144,7 @@ class XSession:
         read_end, write_end = os.pipe()
         try:
             self._spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{self.width}x{self.height}x24",
-                         "-nolisten", "tcp"],
+                         "-nolisten", "tcp", "-noreset"],
                         pass_fds=(write_end,))
             os.close(write_end)
             write_end = None
@@ -211,16 +211,24 @@ class XSession:
         return [int(w) for w in out.split()]
 
     def wait_for_window(self, name_pattern, app=None):
-        """The first visible window whose title matches, once the window manager has framed it."""
-        def framed():
+        """The first visible window whose title matches, once the window manager
+        has framed it and it has stopped moving (a program may place itself
+        again once it knows its frame)."""
+        last = {}
+
+        def settled():
             if app is not None and not app.alive():
                 raise AssertionError(f"program ended early with code {app.process.returncode}")
             for wid in self.find_windows(name_pattern):
                 window = self.window(wid)
-                if window and (not self.window_manager or window.frame_top > 0):
+                if window is None or (self.window_manager and window.frame_top == 0):
+                    continue
+                place = vars(window)
+                if last.get(wid) == place:
                     return window
+                last[wid] = place
             return None
-        return self.poll(framed, f"no window named {name_pattern}")
+        return self.poll(settled, f"no window named {name_pattern}", interval=0.1)
 
     def window(self, wid):
         info = self.run(["xwininfo", "-id", str(wid)], check=False)
