@@ -45,6 +45,9 @@ QWidget* MakeFrame(const ControlSpec& spec, QWidget* parent)
 {
     auto* frame = new QGroupBox(QString::fromUtf8(spec.text), parent);
     frame->setFocusPolicy(Qt::NoFocus);
+    // Beneath every sibling, also those made before it: the style tints a
+    // frame's inside, which would otherwise dim the new-colour swatch.
+    frame->lower();
     return frame;
 }
 

@@ -307,6 +307,10 @@ void TestPickerWindow::labelBackColor()
     QCOMPARE(colored.pixel(0, 0), qRgb(0x12, 0x34, 0x56));
     QCOMPARE(colored.pixel(69, 34), qRgb(0x12, 0x34, 0x56));
 
+    // As the window shows it: the frame around the swatch does not tint it.
+    const QPoint centre = swatch->geometry().center();
+    QCOMPARE(picker.Window()->grab().toImage().pixel(centre), qRgb(0x12, 0x34, 0x56));
+
     // Behind a text as well.
     SetLabelBackColor(CurrentLabel, PackRgb(255, 0, 0));
     QCOMPARE(picker.Control(CurrentLabel)->grab().toImage().pixel(74, 0), qRgb(255, 0, 0));
