@@ -178,8 +178,8 @@ class XSession:
 
     # -- programs -----------------------------------------------------------
 
-    def run(self, args, check=True, env=None):
-        result = subprocess.run(args, env=env or self.env, capture_output=True, text=True, timeout=TIMEOUT)
+    def run(self, args, check=True, env=None, timeout=TIMEOUT):
+        result = subprocess.run(args, env=env or self.env, capture_output=True, text=True, timeout=timeout)
         if check and result.returncode != 0:
             raise RuntimeError(f"{args[0]} failed: {result.stderr.strip()}")
         return result.stdout
