@@ -95,9 +95,12 @@ class WindowTest(PickerTestCase):
         # Tab gives RedEdit the focus: the typed text shows there and nowhere else.
         self.x.key("Tab")
         self.x.type("12")
-        self.x.settle()
-        after = self.x.screenshot()
-        self.assertNotEqual(after.region(*self.at(350, 125), 40, 25), shot.region(*self.at(350, 125), 40, 25))
+        red_edit = shot.region(*self.at(350, 125), 40, 25)
+
+        def typed():
+            now = self.x.screenshot()
+            return now if now.region(*self.at(350, 125), 40, 25) != red_edit else None
+        after = self.x.poll(typed, "the typed text does not show in RedEdit")
         for x, y, width, height in CANVASES:
             self.assertEqual(after.colors(self.window.client_x + x, self.window.client_y + y, width, height), {WHITE})
         self.assertEqual(after.region(*self.at(415, 60), 70, 35), shot.region(*self.at(415, 60), 70, 35))
@@ -111,9 +114,15 @@ class EventTest(PickerTestCase):
     """What the window hands the controller for real X input."""
 
     def events(self):
-        """The events printed since the last call."""
-        self.x.settle()
-        lines = self.app.stdout().splitlines()
+        """The events printed since the last call, once the output has stopped growing."""
+        output = None
+        for _ in range(50):
+            self.x.settle(0.15)
+            latest = self.app.stdout()
+            if latest == output:
+                break
+            output = latest
+        lines = output.splitlines()
         new, self.seen = lines[self.seen:], len(lines)
         return new
 
