@@ -177,6 +177,11 @@ class EventTest(PickerTestCase):
         self.x.type("8")
         self.assertEqual(self.events(), ["19 TextChange 0 0 0"])
 
+        # The field's context menu takes the focus only for a moment: the field is not left.
+        self.x.click(*self.at(370, 207), button=3)
+        self.x.key("Escape")
+        self.assertEqual(self.events(), [])
+
         # Clicking a canvas leaves the focus where it is.
         self.x.click(*self.at(100, 100))
         self.x.type("9")
