@@ -28,8 +28,11 @@ inline PickerState pickerState;
 
 enum class ControlEventKind { LeftButtonDown, MouseMove, TextChange, FocusLost, OtherKind };
 
+// The control number of an empty event: one that names no control.
+inline constexpr std::int32_t NoControl = -1;
+
 struct ControlEvent {
-    std::int32_t control = 0;
+    std::int32_t control = NoControl;
     ControlEventKind kind = ControlEventKind::OtherKind;
     // Canvas events only: pointer position in the canvas's pixels (negative
     // or past the size while the canvas holds the mouse) and the buttons held
