@@ -32,14 +32,25 @@ def cpu_ns(pid):
     return total
 
 
+def client_corner(env, wid):
+    # xwininfo gives the client area's corner; xdotool's window geometry is off
+    # by the window manager's frame.
+    info = subprocess.run(["xwininfo", "-id", wid], env=env, capture_output=True, text=True, timeout=10).stdout
+    values = dict(line.strip().split(":", 1) for line in info.splitlines() if ":" in line)
+    return int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"])
+
+
 def wait_for_window(env, name):
+    """The client corner of the named window once the window manager has placed it."""
     out = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", name],
                          env=env, capture_output=True, text=True, timeout=20).stdout.split()
-    wid = out[0]
-    geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", wid],
-                              env=env, capture_output=True, text=True, timeout=10).stdout
-    values = dict(line.split("=") for line in geometry.split())
-    return int(values["X"]), int(values["Y"])
+    corner = client_corner(env, out[0])
+    for _ in range(50):
+        time.sleep(0.1)
+        previous, corner = corner, client_corner(env, out[0])
+        if corner == previous:
+            break
+    return corner
 
 
 def drag_command(x0, y0, width, height):
