@@ -2,6 +2,7 @@
 
 #include "window/drawing.h"
 #include "window/event_queue.h"
+#include "window/surface_changes.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -27,18 +28,27 @@ CanvasWidget::CanvasWidget(std::int32_t number, const QRect& geometry, QWidget* 
     : QWidget(parent)
     , m_number(number)
     , m_surface(geometry.width(), geometry.height(), white)
+    , m_shown(m_surface)
 {
     setGeometry(geometry);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
     setCursor(Qt::ArrowCursor);
-    AttachCanvas(number, &m_surface, [this] { repaint(); });
+    AttachCanvas(number, &m_surface, [this] { ShowChanges(); });
 }
 
 CanvasWidget::~CanvasWidget()
 {
     DetachCanvas(m_number);
+}
+
+// A finished pass is on the screen before this returns; only the changed part travels.
+void CanvasWidget::ShowChanges()
+{
+    const PixelRect changed = TakeChanges(m_surface, m_shown);
+    if (!changed.IsEmpty())
+        repaint(changed.x, changed.y, changed.width, changed.height);
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event)

@@ -28,9 +28,12 @@ protected:
 
 private:
     void Report(ControlEventKind kind, QPointF position, Qt::MouseButtons buttons);
+    void ShowChanges();
 
     std::int32_t m_number = 0;
     Surface m_surface;
+    // What the screen shows, to find the pixels a drawing pass changed.
+    Surface m_shown;
     QPointF m_lastPosition;
     // Pressed with only the left button: every move is ours, wherever the pointer is.
     bool m_holding = false;
