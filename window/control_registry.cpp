@@ -3,9 +3,9 @@
 #include "window/canvas_widget.h"
 #include "window/edit_field_widget.h"
 #include "window/event_queue.h"
+#include "window/frame_widget.h"
 #include "window/label_widget.h"
 
-#include <QGroupBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QSlider>
@@ -43,7 +43,7 @@ QWidget* MakeEditField(const ControlSpec& spec, QWidget* parent)
 
 QWidget* MakeFrame(const ControlSpec& spec, QWidget* parent)
 {
-    auto* frame = new QGroupBox(QString::fromUtf8(spec.text), parent);
+    auto* frame = new FrameWidget(QString::fromUtf8(spec.text), parent);
     frame->setFocusPolicy(Qt::NoFocus);
     // Beneath every sibling, also those made before it: the style tints a
     // frame's inside, which would otherwise dim the new-colour swatch.
