@@ -78,6 +78,11 @@ int RunPicker(InitHook init, EventHook handle)
     QuietMessages quiet;
     std::unique_ptr<QApplication> application;
     quiet.SetExitOnFatal(true);
+    // A drag puts a few small changed rectangles on the screen per motion
+    // event. Through shared memory each one makes the next paint wait for the
+    // X server to confirm it has read the last (a round trip, handed between
+    // threads); sent in the request itself they need no answer.
+    qputenv("QT_XCB_NO_MITSHM", "1");
     if (!QCoreApplication::instance())
         application = std::make_unique<QApplication>(fixedArgc, fixedArgv);
     OpenPickerWindow();
