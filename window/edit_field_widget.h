@@ -1,8 +1,12 @@
 #pragma once
 
 // An edit field control: reports the user's edits and its focus changes.
+// It paints what lies beneath its rounded corners itself (the window's
+// background and any frame it sits in), so that a text written during a drag
+// repaints the field alone and not the frame and window behind it.
 
 #include <QLineEdit>
+#include <QPixmap>
 
 #include <cstdint>
 
@@ -15,9 +19,16 @@ public:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    const QPixmap& Backdrop();
+
     std::int32_t m_number = 0;
+    QPixmap m_backdrop;
 };
 
 } // namespace palette

@@ -11,7 +11,7 @@ FrameWidget::FrameWidget(const QString& title, QWidget* parent)
 {
 }
 
-QPixmap FrameWidget::Rendered()
+const QPixmap& FrameWidget::Rendered()
 {
     const qreal ratio = devicePixelRatioF();
     if (!m_rendered.isNull() && m_renderedTitle == title() && m_rendered.devicePixelRatio() == ratio)

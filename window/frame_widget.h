@@ -14,14 +14,15 @@ class FrameWidget : public QGroupBox {
 public:
     FrameWidget(const QString& title, QWidget* parent);
 
+    // The frame as it paints itself, with transparent pixels where it shows what lies beneath.
+    const QPixmap& Rendered();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QPixmap Rendered();
-
     QPixmap m_rendered;
     QString m_renderedTitle;
 };
