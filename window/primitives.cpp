@@ -41,8 +41,13 @@ void CopySurface(Surface& target, const Surface& source, std::int64_t x, std::in
     if (clip.IsEmpty())
         return;
     const auto bytes = std::size_t(clip.right - clip.left) * sizeof(std::uint32_t);
-    for (auto ty = clip.top; ty < clip.bottom; ++ty)
-        std::memcpy(target.Row(std::int32_t(ty)) + clip.left, source.Row(std::int32_t(ty - y)) + (clip.left - x), bytes);
+    for (auto ty = clip.top; ty < clip.bottom; ++ty) {
+        std::uint32_t* to = target.Row(std::int32_t(ty)) + clip.left;
+        const std::uint32_t* from = source.Row(std::int32_t(ty - y)) + (clip.left - x);
+        // A canvas redrawn from the same image differs in a few rows only: leave the rest untouched.
+        if (std::memcmp(to, from, bytes) != 0)
+            std::memcpy(to, from, bytes);
+    }
 }
 
 namespace {
