@@ -1,10 +1,11 @@
 #include "window/edit_field_widget.h"
 
 #include "window/event_queue.h"
-#include "window/frame_widget.h"
+#include "window/panel_free_style.h"
 
 #include <QFocusEvent>
 #include <QPainter>
+#include <QStyleOptionFrame>
 
 namespace palette {
 
@@ -14,6 +15,7 @@ EditFieldWidget::EditFieldWidget(std::int32_t number, const QString& text, QWidg
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setStyle(PanelFreeStyle::Instance());
     // textEdited covers typing, deleting, cut, paste and undo, and never setText().
     connect(this, &QLineEdit::textEdited, this,
         [number] { PickerEvents().PushControl(number, ControlEventKind::TextChange); });
@@ -34,51 +36,34 @@ void EditFieldWidget::focusOutEvent(QFocusEvent* event)
         PickerEvents().PushControl(m_number, ControlEventKind::FocusLost);
 }
 
-// What the window shows beneath the field: its background and the frames.
-const QPixmap& EditFieldWidget::Backdrop()
-{
-    const qreal ratio = devicePixelRatioF();
-    if (!m_backdrop.isNull() && m_backdrop.devicePixelRatio() == ratio)
-        return m_backdrop;
-    QPixmap backdrop(size() * ratio);
-    backdrop.setDevicePixelRatio(ratio);
-    QWidget* window = parentWidget();
-    backdrop.fill(window->palette().color(window->backgroundRole()));
-    QPainter painter(&backdrop);
-    for (const QObject* sibling : window->children()) {
-        auto* frame = dynamic_cast<FrameWidget*>(const_cast<QObject*>(sibling));
-        if (frame && frame->isVisible() && frame->geometry().intersects(geometry()))
-            painter.drawPixmap(frame->pos() - pos(), frame->Rendered());
-    }
-    m_backdrop = backdrop;
-    return m_backdrop;
-}
-
 void EditFieldWidget::paintEvent(QPaintEvent* event)
 {
-    if (parentWidget()) {
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    {
         QPainter painter(this);
-        painter.drawPixmap(0, 0, Backdrop());
+        painter.drawPixmap(0, 0, m_background.For(*this, panel, *PanelFreeStyle::Instance()->baseStyle()));
     }
+    // Text, selection and caret; the panel is in the background already.
     QLineEdit::paintEvent(event);
 }
 
 // Palette, style or font changes may change what lies beneath: take it anew.
 void EditFieldWidget::changeEvent(QEvent* event)
 {
-    m_backdrop = {};
+    m_background.Forget();
     QLineEdit::changeEvent(event);
 }
 
 void EditFieldWidget::moveEvent(QMoveEvent* event)
 {
-    m_backdrop = {};
+    m_background.Forget();
     QLineEdit::moveEvent(event);
 }
 
 void EditFieldWidget::resizeEvent(QResizeEvent* event)
 {
-    m_backdrop = {};
+    m_background.Forget();
     QLineEdit::resizeEvent(event);
 }
 

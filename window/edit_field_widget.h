@@ -1,12 +1,13 @@
 #pragma once
 
 // An edit field control: reports the user's edits and its focus changes.
-// It paints what lies beneath its rounded corners itself (the window's
-// background and any frame it sits in), so that a text written during a drag
-// repaints the field alone and not the frame and window behind it.
+// It is opaque: it paints what lies beneath its rounded corners itself, so
+// that a text written during a drag repaints the field alone and not the
+// frame and window behind it.
+
+#include "window/field_background.h"
 
 #include <QLineEdit>
-#include <QPixmap>
 
 #include <cstdint>
 
@@ -25,10 +26,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    const QPixmap& Backdrop();
-
     std::int32_t m_number = 0;
-    QPixmap m_backdrop;
+    FieldBackground m_background;
 };
 
 } // namespace palette
