@@ -46,7 +46,7 @@ CanvasWidget::~CanvasWidget()
 // A finished pass is on the screen before this returns; only the changed part travels.
 void CanvasWidget::ShowChanges()
 {
-    const PixelRect changed = TakeChanges(m_surface, m_shown);
+    const PixelRect changed = TakeChanges(m_surface, m_shown, m_surface.TakeMarkedRows());
     if (!changed.IsEmpty())
         repaint(changed.x, changed.y, changed.width, changed.height);
 }

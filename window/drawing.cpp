@@ -38,6 +38,13 @@ constinit DrawingFaults faults;
 
 Surface* Target() { return openBlock.surface; }
 
+// A canvas block notes the rows it writes, so that showing it compares only those.
+void MarkRows(std::int64_t top, std::int64_t bottom)
+{
+    if (openBlock.canvas)
+        openBlock.surface->MarkRows(top, bottom);
+}
+
 Surface* FindImage(ImageId image)
 {
     auto& images = Store().images;
@@ -120,19 +127,26 @@ void CopyImage(ImageId image, std::int32_t x, std::int32_t y)
     const Surface* source = FindImage(image);
     if (!target || !source)
         return;
-    raster::CopySurface(*target, *source, x, y);
+    const RowSpan changed = raster::CopySurface(*target, *source, x, y);
+    MarkRows(changed.top, changed.bottom);
 }
 
 void FillRect(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, PackedRgb color)
 {
-    if (Surface* target = Target())
-        raster::FillRect(*target, {x, y, std::int64_t(x) + width, std::int64_t(y) + height}, ToPixelWord(color));
+    Surface* target = Target();
+    if (!target)
+        return;
+    raster::FillRect(*target, {x, y, std::int64_t(x) + width, std::int64_t(y) + height}, ToPixelWord(color));
+    MarkRows(y, std::int64_t(y) + height);
 }
 
 void SetPixel(std::int32_t x, std::int32_t y, PackedRgb color)
 {
-    if (Surface* target = Target())
-        raster::SetPixel(*target, x, y, ToPixelWord(color));
+    Surface* target = Target();
+    if (!target)
+        return;
+    raster::SetPixel(*target, x, y, ToPixelWord(color));
+    MarkRows(y, std::int64_t(y) + 1);
 }
 
 void DrawLineExtent(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, PackedRgb color)
@@ -140,19 +154,28 @@ void DrawLineExtent(std::int32_t x, std::int32_t y, std::int32_t width, std::int
     Surface* target = Target();
     if (!target || width == 0 || height == 0)
         return;
-    raster::DrawLine(*target, x, y, x + (width - Sign(width)), y + (height - Sign(height)), ToPixelWord(color));
+    const std::int64_t y2 = y + (height - Sign(height));
+    raster::DrawLine(*target, x, y, x + (width - Sign(width)), y2, ToPixelWord(color));
+    MarkRows(std::min<std::int64_t>(y, y2), std::max<std::int64_t>(y, y2) + 1);
 }
 
 void DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, PackedRgb color)
 {
-    if (Surface* target = Target())
-        raster::DrawLine(*target, x1, y1, x2, y2, ToPixelWord(color));
+    Surface* target = Target();
+    if (!target)
+        return;
+    raster::DrawLine(*target, x1, y1, x2, y2, ToPixelWord(color));
+    MarkRows(std::min(y1, y2), std::int64_t(std::max(y1, y2)) + 1);
 }
 
 void FloodFill(std::int32_t x, std::int32_t y, PackedRgb border, PackedRgb fill)
 {
-    if (Surface* target = Target())
-        raster::FloodFill(*target, x, y, ToPixelWord(border), ToPixelWord(fill));
+    Surface* target = Target();
+    if (!target)
+        return;
+    raster::FloodFill(*target, x, y, ToPixelWord(border), ToPixelWord(fill));
+    // A region can reach every row.
+    MarkRows(0, target->Height());
 }
 
 void SetDrawingFaults(DrawingFaults set)

@@ -28,26 +28,31 @@ void FillRect(Surface& surface, const PixelRect& rect, std::uint32_t word)
         std::fill_n(surface.Row(std::int32_t(y)) + clip.left, count, word);
 }
 
-void CopySurface(Surface& target, const Surface& source, std::int64_t x, std::int64_t y)
+RowSpan CopySurface(Surface& target, const Surface& source, std::int64_t x, std::int64_t y)
 {
     if (&target == &source) {
         // Overlapping rows would read pixels already overwritten.
         const Surface snapshot = source;
-        CopySurface(target, snapshot, x, y);
-        return;
+        return CopySurface(target, snapshot, x, y);
     }
     const PixelRect placed{x, y, x + source.Width(), y + source.Height()};
     const PixelRect clip = placed.Intersected(Bounds(target));
     if (clip.IsEmpty())
-        return;
+        return {};
+    RowSpan changed;
     const auto bytes = std::size_t(clip.right - clip.left) * sizeof(std::uint32_t);
     for (auto ty = clip.top; ty < clip.bottom; ++ty) {
         std::uint32_t* to = target.Row(std::int32_t(ty)) + clip.left;
         const std::uint32_t* from = source.Row(std::int32_t(ty - y)) + (clip.left - x);
         // A canvas redrawn from the same image differs in a few rows only: leave the rest untouched.
-        if (std::memcmp(to, from, bytes) != 0)
-            std::memcpy(to, from, bytes);
+        if (std::memcmp(to, from, bytes) == 0)
+            continue;
+        std::memcpy(to, from, bytes);
+        if (changed.IsEmpty())
+            changed.top = std::int32_t(ty);
+        changed.bottom = std::int32_t(ty) + 1;
     }
+    return changed;
 }
 
 namespace {

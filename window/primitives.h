@@ -32,7 +32,8 @@ inline void SetPixel(Surface& surface, std::int64_t x, std::int64_t y, std::uint
         surface.Row(std::int32_t(y))[x] = word;
 }
 // Source pixel (u, v) replaces (x + u, y + v). The source may be the target.
-void CopySurface(Surface& target, const Surface& source, std::int64_t x, std::int64_t y);
+// Returns the target rows that changed.
+RowSpan CopySurface(Surface& target, const Surface& source, std::int64_t x, std::int64_t y);
 // Both ends included. Exact for horizontal, vertical and 45-degree lines;
 // other slopes step one pixel along the longer axis, rounding the shorter.
 // The end points must differ by less than 2^32 in each axis.

@@ -14,6 +14,14 @@
 
 namespace palette {
 
+// Rows top <= y < bottom.
+struct RowSpan {
+    std::int32_t top = 0;
+    std::int32_t bottom = 0;
+
+    bool IsEmpty() const { return top >= bottom; }
+};
+
 class Surface {
 public:
     Surface() = default;
@@ -33,10 +41,16 @@ public:
     const std::uint32_t* Row(std::int32_t y) const { return m_words.data() + std::size_t(y) * std::size_t(m_width); }
     const std::uint32_t* Bits() const { return m_words.data(); }
 
+    // The rows that drawing on a canvas may have changed since they were last
+    // taken for showing; every row at first. Spans are clipped to the surface.
+    void MarkRows(std::int64_t top, std::int64_t bottom);
+    RowSpan TakeMarkedRows();
+
 private:
     std::int32_t m_width = 0;
     std::int32_t m_height = 0;
     std::vector<std::uint32_t> m_words;
+    RowSpan m_marked;
 };
 
 // Conversions between the colour word of the drawing operations and a stored pixel.

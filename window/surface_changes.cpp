@@ -5,11 +5,11 @@
 
 namespace palette {
 
-PixelRect TakeChanges(const Surface& drawn, Surface& shown)
+PixelRect TakeChanges(const Surface& drawn, Surface& shown, RowSpan rows)
 {
     const std::int32_t width = drawn.Width();
     std::int32_t left = width, right = -1, top = -1, bottom = -1;
-    for (std::int32_t y = 0; y < drawn.Height(); ++y) {
+    for (std::int32_t y = std::max(rows.top, 0); y < std::min(rows.bottom, drawn.Height()); ++y) {
         const std::uint32_t* from = drawn.Row(y);
         std::uint32_t* to = shown.Row(y);
         if (std::memcmp(from, to, std::size_t(width) * sizeof *from) == 0)

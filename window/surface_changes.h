@@ -20,9 +20,9 @@ struct PixelRect {
     bool IsEmpty() const { return width <= 0 || height <= 0; }
 };
 
-// Copies into `shown` every pixel of `drawn` that differs from it and returns
-// the bounding box of those pixels; empty when nothing changed. Both surfaces
-// must have the same size.
-PixelRect TakeChanges(const Surface& drawn, Surface& shown);
+// Copies into `shown` every pixel of `drawn` within `rows` that differs from
+// it and returns the bounding box of those pixels; empty when nothing changed.
+// Rows outside `rows` are not looked at. Both surfaces must have the same size.
+PixelRect TakeChanges(const Surface& drawn, Surface& shown, RowSpan rows);
 
 } // namespace palette
