@@ -21,29 +21,29 @@ std::map<std::int32_t, QPointer<QWidget>>& Controls()
     return controls;
 }
 
-QRect Rect(const ControlSpec& spec)
+QRect Rect(const ControlRow& control)
 {
-    return {spec.x, spec.y, spec.width, spec.height};
+    return {control.x, control.y, control.width, control.height};
 }
 
-QWidget* MakeCanvas(const ControlSpec& spec, QWidget* parent)
+QWidget* MakeCanvas(const ControlRow& control, QWidget* parent)
 {
-    return new CanvasWidget(spec.number, Rect(spec), parent);
+    return new CanvasWidget(control.number, Rect(control), parent);
 }
 
-QWidget* MakeLabel(const ControlSpec& spec, QWidget* parent)
+QWidget* MakeLabel(const ControlRow& control, QWidget* parent)
 {
-    return new LabelWidget(QString::fromUtf8(spec.text), parent);
+    return new LabelWidget(QString::fromUtf8(control.text), parent);
 }
 
-QWidget* MakeEditField(const ControlSpec& spec, QWidget* parent)
+QWidget* MakeEditField(const ControlRow& control, QWidget* parent)
 {
-    return new EditFieldWidget(spec.number, QString::fromUtf8(spec.text), parent);
+    return new EditFieldWidget(control.number, QString::fromUtf8(control.text), parent);
 }
 
-QWidget* MakeFrame(const ControlSpec& spec, QWidget* parent)
+QWidget* MakeFrame(const ControlRow& control, QWidget* parent)
 {
-    auto* frame = new FrameWidget(QString::fromUtf8(spec.text), parent);
+    auto* frame = new FrameWidget(QString::fromUtf8(control.text), parent);
     frame->setFocusPolicy(Qt::NoFocus);
     // Beneath every sibling, also those made before it: the style tints a
     // frame's inside, which would otherwise dim the new-colour swatch.
@@ -51,40 +51,40 @@ QWidget* MakeFrame(const ControlSpec& spec, QWidget* parent)
     return frame;
 }
 
-QWidget* MakeTrackBar(const ControlSpec& spec, QWidget* parent)
+QWidget* MakeTrackBar(const ControlRow& control, QWidget* parent)
 {
     auto* track = new QSlider(Qt::Vertical, parent);
     track->setRange(0, 100);
     track->setValue(0);
     track->setTickPosition(QSlider::NoTicks);
     track->setFocusPolicy(Qt::StrongFocus);
-    const std::int32_t number = spec.number;
+    const std::int32_t number = control.number;
     QObject::connect(track, &QSlider::valueChanged, track,
         [number] { PickerEvents().PushControl(number, ControlEventKind::OtherKind); });
     return track;
 }
 
-QWidget* MakePushButton(const ControlSpec& spec, QWidget* parent)
+QWidget* MakePushButton(const ControlRow& control, QWidget* parent)
 {
-    auto* button = new QPushButton(QString::fromUtf8(spec.text), parent);
+    auto* button = new QPushButton(QString::fromUtf8(control.text), parent);
     // No default button: Enter and Escape press nothing.
     button->setAutoDefault(false);
     button->setDefault(false);
     button->setFocusPolicy(Qt::StrongFocus);
-    const std::int32_t number = spec.number;
+    const std::int32_t number = control.number;
     QObject::connect(button, &QPushButton::clicked, button,
         [number] { PickerEvents().PushControl(number, ControlEventKind::OtherKind); });
     return button;
 }
 
-QWidget* MakeContainer(const ControlSpec&, QWidget* parent)
+QWidget* MakeContainer(const ControlRow&, QWidget* parent)
 {
     auto* container = new QWidget(parent);
     container->setFocusPolicy(Qt::NoFocus);
     return container;
 }
 
-using MakeFunction = QWidget* (*)(const ControlSpec&, QWidget*);
+using MakeFunction = QWidget* (*)(const ControlRow&, QWidget*);
 
 // Indexed by ControlKind; an end-of-container row makes nothing.
 constexpr MakeFunction makers[] = {
@@ -111,16 +111,16 @@ void DestroyControl(std::int32_t number)
 
 } // namespace
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent)
+QWidget* CreateControl(const ControlRow& row, QWidget* parent)
 {
-    const MakeFunction make = makers[std::size_t(spec.kind)];
+    const MakeFunction make = makers[std::size_t(row.kind)];
     if (!make)
         return nullptr;
-    DestroyControl(spec.number);
-    QWidget* control = make(spec, parent);
-    control->setGeometry(Rect(spec));
+    DestroyControl(row.number);
+    QWidget* control = make(row, parent);
+    control->setGeometry(Rect(row));
     control->show();
-    Controls()[spec.number] = control;
+    Controls()[row.number] = control;
     return control;
 }
 

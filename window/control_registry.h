@@ -13,7 +13,7 @@ class QWidget;
 namespace palette {
 
 // Creates the control under its number as a child of `parent` and shows it.
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent);
+QWidget* CreateControl(const ControlRow& control, QWidget* parent);
 // The widget of a number, or null.
 QWidget* FindControl(std::int32_t number);
 // Forgets every number; the widgets themselves go with their window.

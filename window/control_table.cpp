@@ -8,7 +8,7 @@ namespace {
 using enum ControlKind;
 
 // Positions are in the parent's client pixels; the palette swatches' parent is PaletteBox.
-constexpr ControlSpec controlTable[] = {
+constexpr ControlRow controlTable[] = {
     // number           name               kind        x    y    w    h    text
     {ColorField,        "ColorField",      Canvas,     5,   15,  257, 257, ""},
     {LightnessBar,      "LightnessBar",    Canvas,     275, 15,  28,  257, ""},
@@ -59,7 +59,7 @@ constexpr ControlSpec controlTable[] = {
 
 } // namespace
 
-std::span<const ControlSpec> PickerControls()
+std::span<const ControlRow> PickerControls()
 {
     return controlTable;
 }

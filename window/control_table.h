@@ -19,7 +19,7 @@ enum class ControlKind {
     EndContainer, // ... until this row
 };
 
-struct ControlSpec {
+struct ControlRow {
     std::int32_t number = 0;
     const char* name = "";
     ControlKind kind = ControlKind::Label;
@@ -30,6 +30,6 @@ struct ControlSpec {
     const char* text = "";
 };
 
-std::span<const ControlSpec> PickerControls();
+std::span<const ControlRow> PickerControls();
 
 } // namespace palette

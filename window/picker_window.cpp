@@ -41,13 +41,13 @@ void OpenPickerWindow()
 void CreatePickerControls()
 {
     QWidget* parent = Window();
-    for (const ControlSpec& spec : PickerControls()) {
-        if (spec.kind == ControlKind::EndContainer) {
+    for (const ControlRow& row : PickerControls()) {
+        if (row.kind == ControlKind::EndContainer) {
             parent = Window();
             continue;
         }
-        QWidget* control = CreateControl(spec, parent);
-        if (spec.kind == ControlKind::Container)
+        QWidget* control = CreateControl(row, parent);
+        if (row.kind == ControlKind::Container)
             parent = control;
     }
 }

@@ -340,7 +340,7 @@ void TestPickerWindow::recreatingANumberDropsTheOldControl()
     QVERIFY(!TakeEvents().isEmpty());
     QTest::keyClicks(old, "8"); // queued, never taken
 
-    const ControlSpec replacement{RedEdit, "RedEdit", ControlKind::Label, 1, 2, 30, 40, "new"};
+    const ControlRow replacement{RedEdit, "RedEdit", ControlKind::Label, 1, 2, 30, 40, "new"};
     QWidget* created = CreateControl(replacement, picker.Window());
     QVERIFY(old.isNull());
     QCOMPARE(picker.Control(RedEdit), created);
