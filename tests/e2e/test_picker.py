@@ -74,7 +74,8 @@ class PickerViewsTest(PickerTestCase):
 
     def setUp(self):
         self.open(PALETTE)
-        self.face = self.x.screenshot().pixel(*self.at(2, 2))
+        # The window's first picture is up once the swatch shows the start-up colour.
+        self.face = self.swatch_shows(hsl_to_rgb(0, 127, 0)).pixel(*self.at(2, 2))
 
     def region(self, shot, rect):
         x, y, width, height = rect

@@ -28,9 +28,15 @@ class PickerTestCase(unittest.TestCase):
         self.x.__enter__()
         self.addCleanup(self.x.close)
         self.app = self.x.start([binary])
-        self.window = self.x.wait_for_window(TITLE, self.app)
-        self.x.settle(0.3)
+        # The picker centres itself anew once it knows its frame: the tests aim at where it ends up.
+        self.window = self.x.wait_for_window(TITLE, self.app, placed=self.centred)
+        # Keys go where the focus is, and the window manager hands it over on its own time.
+        self.x.poll(lambda: self.x.active_window() == self.window.wid, "the picker's window is not active")
         return self.window
+
+    def centred(self, window):
+        return (window.outer_x, window.outer_y) == ((self.x.width - window.outer_width) // 2,
+                                                    (self.x.height - window.outer_height) // 2)
 
     def at(self, x, y):
         """A client position on the screen."""
@@ -38,6 +44,10 @@ class PickerTestCase(unittest.TestCase):
 
     def client_pixels(self, x, y, width, height):
         return self.x.screenshot().region(self.window.client_x + x, self.window.client_y + y, width, height)
+
+    def canvas_colors(self, shot, canvas):
+        x, y, width, height = canvas
+        return shot.colors(self.window.client_x + x, self.window.client_y + y, width, height)
 
     def assert_closes_cleanly(self):
         self.assertEqual(self.app.wait(), 0)
@@ -73,10 +83,11 @@ class WindowTest(PickerTestCase):
 
     def test_without_controller_all_controls_show_and_input_is_ignored(self):
         self.open(NO_HOOKS)
-        shot = self.x.screenshot(keep_as=os.environ.get("PALETTE_SHOT"))
-        for x, y, width, height in CANVASES:
-            self.assertEqual(shot.colors(self.window.client_x + x, self.window.client_y + y, width, height), {WHITE},
-                             f"canvas at {x},{y} is white")
+
+        def shown():
+            shot = self.x.screenshot(keep_as=os.environ.get("PALETTE_SHOT"))
+            return shot if all(self.canvas_colors(shot, canvas) == {WHITE} for canvas in CANVASES) else None
+        shot = self.x.poll(shown, "the canvases do not all show white")
         face = shot.pixel(*self.at(2, 2))
         self.assertNotEqual(face, tuple(WHITE))
         self.assertEqual(shot.pixel(*self.at(19, 290)), face, "nothing left of the first swatch")
@@ -101,8 +112,8 @@ class WindowTest(PickerTestCase):
             now = self.x.screenshot()
             return now if now.region(*self.at(350, 125), 40, 25) != red_edit else None
         after = self.x.poll(typed, "the typed text does not show in RedEdit")
-        for x, y, width, height in CANVASES:
-            self.assertEqual(after.colors(self.window.client_x + x, self.window.client_y + y, width, height), {WHITE})
+        for canvas in CANVASES:
+            self.assertEqual(self.canvas_colors(after, canvas), {WHITE})
         self.assertEqual(after.region(*self.at(415, 60), 70, 35), shot.region(*self.at(415, 60), 70, 35))
         self.assertTrue(self.app.alive())
 

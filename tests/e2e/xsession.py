@@ -175,6 +175,23 @@ class XSession:
                     raise RuntimeError(f"openbox ended with code {openbox.returncode}: {f.read().strip()}")
             return "window id #" in self.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check=False)
         self.poll(ready, "openbox did not start")
+        self._wait_for_window_manager_loop()
+
+    def _wait_for_window_manager_loop(self):
+        """openbox announces itself before its event loop runs, and a request
+        that reaches it in between (a program mapping its window) can stay
+        unanswered until some later event wakes it. Its answer to a change in
+        the number of desktops comes only from the loop: ask for one more and
+        back, asking again until the answer shows, before anything else starts."""
+        def desktops():
+            out = self.run(["xdotool", "get_num_desktops"], check=False).strip()
+            return int(out) if out.isdigit() else 0
+        count = self.poll(desktops, "openbox set no desktops")
+        for wanted in (count + 1, count):
+            def answered():
+                self.xdotool("set_num_desktops", wanted)
+                return desktops() == wanted
+            self.poll(answered, "openbox does not answer requests")
 
     # -- programs -----------------------------------------------------------
 
@@ -195,13 +212,15 @@ class XSession:
 
     @staticmethod
     def poll(condition, message, timeout=TIMEOUT, interval=0.02):
+        """The first true value of `condition`; `message` (text, or a function
+        that makes it) is the failure's once the timeout has passed."""
         deadline = time.monotonic() + timeout
         while True:
             value = condition()
             if value:
                 return value
             if time.monotonic() > deadline:
-                raise AssertionError(message)
+                raise AssertionError(message() if callable(message) else message)
             time.sleep(interval)
 
     # -- windows ------------------------------------------------------------
@@ -210,13 +229,14 @@ class XSession:
         out = self.run(["xdotool", "search", "--onlyvisible", "--name", name_pattern], check=False)
         return [int(w) for w in out.split()]
 
-    def wait_for_window(self, name_pattern, app=None):
+    def wait_for_window(self, name_pattern, app=None, placed=None):
         """The first visible window whose title matches, once the window manager
-        has framed it and it has stopped moving (a program may place itself
-        again once it knows its frame)."""
+        has framed it and `placed` accepts where it stands. A program may place
+        itself again once it knows its frame, the later the slower it runs;
+        without `placed` the window only has to stand still for a moment."""
         last = {}
 
-        def settled():
+        def found():
             if app is not None and not app.alive():
                 raise AssertionError(f"program ended early with code {app.process.returncode}")
             for wid in self.find_windows(name_pattern):
@@ -224,11 +244,13 @@ class XSession:
                 if window is None or (self.window_manager and window.frame_top == 0):
                     continue
                 place = vars(window)
-                if last.get(wid) == place:
+                in_place = placed(window) if placed else last.get(wid) == place
+                if in_place:
                     return window
                 last[wid] = place
             return None
-        return self.poll(settled, f"no window named {name_pattern}", interval=0.1)
+        return self.poll(found, lambda: f"no window named {name_pattern} in place; last seen {list(last.values())}",
+                         interval=0.1 if placed is None else 0.02)
 
     def window(self, wid):
         info = self.run(["xwininfo", "-id", str(wid)], check=False)
